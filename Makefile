@@ -1,0 +1,47 @@
+# Thin wrapper over CMake: installs what the build needs, configures, builds, runs.
+# `make run` starts the program, `make test` runs the whole suite.
+
+PACKAGES := cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
+            qt6-base-dev libgl-dev qt6-qpa-plugins fonts-dejavu-core
+JOBS     ?= $(shell nproc)
+SUDO     := $(if $(filter 0,$(shell id -u)),,sudo)
+
+.PHONY: all deps configure build run test sanitize-test bench clean
+
+all: build
+
+# Installs only the Debian packages that are missing, and says which.
+deps:
+	@missing=""; \
+	for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing missing packages:$$missing"; \
+	  $(SUDO) apt-get update -qq && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
+	fi
+
+configure: deps
+	cmake --preset default
+
+build: configure
+	cmake --build --preset default -j $(JOBS)
+
+run: build
+	./build/bin/resonara
+
+test: build
+	ctest --preset default -j $(JOBS)
+
+# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize-test: deps
+	cmake --preset sanitize
+	cmake --build --preset sanitize -j $(JOBS)
+	ctest --preset sanitize -j $(JOBS)
+
+bench: build
+	./build/bin/resonara-bench
+
+clean:
+	rm -rf build build-sanitize

@@ -1,0 +1,2 @@
+// placeholder until this step is written
+namespace resonara {}
