@@ -29,11 +29,13 @@ enum TextAlign : unsigned { TA_LEFT = 0, TA_TOP = 0, TA_RIGHT = 2, TA_CENTER = 6
 struct Pen {
     int width = 1;
     Color color;
+    friend constexpr bool operator==(Pen, Pen) = default;
 };
 
 // A solid brush.
 struct Brush {
     Color color;
+    friend constexpr bool operator==(Brush, Brush) = default;
 };
 
 // A drawing surface over a window's client area, in client pixels with the
