@@ -1,0 +1,27 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "box_design.h"
+#include "options.h"
+
+namespace resonara {
+
+// One calculation run on the command line's inputs and what it left.
+struct DesignerRun {
+    std::array<double, kInputCount> inputs{};  // as the run was given them, in the order of kInputOptions
+    BoxDesign design;                          // after the run
+    std::vector<std::string> messages;         // every message the run showed, in order
+
+    // A zero driver value stopped the run at validation.
+    bool Stopped() const { return design.calculated == 0; }
+    bool PortWarning() const;
+};
+
+// Starts from the record of a fresh window in the chosen units, takes the
+// given options into it and runs the calculation as the window's "Calculate" does.
+DesignerRun RunDesign(const DesignerOptions& options);
+
+}  // namespace resonara

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+#include "designer_run.h"
+#include "options.h"
+
+namespace resonara {
+
+// The six results as the window shows them, one "Vf: 42.6771 liters" line
+// each, then the text of every message the run showed.
+void WritePlainReport(std::ostream& out, const DesignerRun& run);
+
+// One JSON object: "inputs", "results", "port_warning", "messages" and,
+// when asked for, "curves".
+void WriteJsonReport(std::ostream& out, const DesignerOptions& options, const DesignerRun& run);
+
+// The three curves as CSV, a header row and one row per sample.
+// Returns false when the file cannot be written.
+bool WriteCurvesCsv(const std::string& path, const BoxDesign& design);
+
+}  // namespace resonara
