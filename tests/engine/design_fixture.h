@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+#include "box_design.h"
+
+namespace resonara::testing {
+
+// A record as a freshly started window holds it: metric, S 0.7, Gain 0.
+inline BoxDesign StartupDesign() {
+    BoxDesign design;
+    design.ApplyStartupValues();
+    return design;
+}
+
+// Selects one S option the way the option commands do.
+inline void SelectS(BoxDesign& design, double S) {
+    design.s05 = S == 0.5;
+    design.s06 = S == 0.6;
+    design.s07 = S == 0.7;
+}
+
+// A single-precision result as its field shows it.
+inline std::string Shown(float value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.6g", static_cast<double>(value));
+    return text;
+}
+
+}  // namespace resonara::testing
