@@ -35,6 +35,11 @@ std::string FormatSignificant(double value, int digits) {
     if (!std::isfinite(value)) {
         return NonFiniteText(value);
     }
+    // Negative zero shows as "0": "-0" would not read back (a zero must start
+    // with the digit 0), and one such result would block every later exchange.
+    if (value == 0) {
+        value = 0.0;
+    }
     char buffer[kFormatBufferSize];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits);
     return std::string(buffer, result.ptr);

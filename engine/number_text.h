@@ -9,7 +9,8 @@ namespace resonara {
 // How a number field's text is written and read back; shared by the window's
 // data exchange and the command line. Independent of the C locale.
 
-// "%.15g" of the value; non-finite values as "inf", "-inf" and "nan".
+// "%.15g" of the value; non-finite values as "inf", "-inf" and "nan", and
+// negative zero as "0" so that every text written reads back.
 std::string FormatDouble(double value);
 // "%.6g" of the value, with the same non-finite texts.
 std::string FormatFloat(float value);
