@@ -86,6 +86,33 @@ TEST_F(QtSurfaceTest, OnePixelStraightLinesLeaveOutTheirEndPoint) {
     }
 }
 
+// Adjoining one-pixel columns are painted as one rectangle; what comes after
+// them must still cover them.
+TEST_F(QtSurfaceTest, LaterDrawingCoversEarlierColumns) {
+    {
+        QtSurface surface(image_);
+        const Pen blue{1, {150, 150, 255}};
+        const Pen red{1, kRed};
+        surface.SelectPen(&blue);
+        for (int x = 10; x <= 40; ++x) {
+            surface.MoveTo(x, 20);
+            surface.LineTo(x, 50);
+        }
+        surface.SelectPen(&red);
+        surface.MoveTo(5, 30);
+        surface.LineTo(60, 30);
+        surface.SetBkColor(kLabelGrey);
+        surface.TextOut(20, 40, "x");
+        surface.SelectPen(&blue);
+        surface.MoveTo(41, 20);
+        surface.LineTo(41, 50);
+    }
+    EXPECT_EQ(BoundsOf(Color{150, 150, 255}), QRect(10, 20, 32, 30));
+    EXPECT_EQ(At(25, 30), kRed);
+    EXPECT_EQ(At(41, 30), (Color{150, 150, 255}));
+    EXPECT_EQ(At(20, 40), kLabelGrey);
+}
+
 TEST_F(QtSurfaceTest, ZeroLengthOnePixelLineDrawsNothing) {
     Line({50, 50}, {50, 50}, {1, kRed});
     EXPECT_EQ(CountOf(kRed), 0);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "surface.h"
@@ -13,6 +14,21 @@ struct PixelRun {
     friend constexpr bool operator==(PixelRun, PixelRun) = default;
 };
 
+// A horizontal or vertical line is one run, found without walking its pixels.
+template <class Sink>
+void RasterizeStraightLine(Point from, Point to, bool includeEnd, Sink&& sink) {
+    const bool horizontal = from.y == to.y;
+    const int start = horizontal ? from.x : from.y;
+    const int end = horizontal ? to.x : to.y;
+    // The first and last pixel drawn, in the line's direction.
+    const int step = end >= start ? 1 : -1;
+    const int last = includeEnd ? end : end - step;
+    if (!includeEnd && start == end) return;
+    const int low = std::min(start, last);
+    const int length = std::abs(last - start) + 1;
+    sink(horizontal ? PixelRun{low, from.y, length, true} : PixelRun{from.x, low, length, false});
+}
+
 // Hands `sink` the pixels of the line from `from` to `to`, chosen by
 // Bresenham's rule, as runs along the line's major axis: horizontal runs for
 // lines at most 45 degrees off the x axis, vertical runs for steeper ones.
@@ -20,6 +36,10 @@ struct PixelRun {
 // has no pixels at all.
 template <class Sink>
 void RasterizeLine(Point from, Point to, bool includeEnd, Sink&& sink) {
+    if (from.x == to.x || from.y == to.y) {
+        RasterizeStraightLine(from, to, includeEnd, sink);
+        return;
+    }
     const int dx = std::abs(to.x - from.x);
     const int dy = -std::abs(to.y - from.y);
     const int stepX = from.x < to.x ? 1 : -1;

@@ -32,6 +32,13 @@ int CellLeft(int x, unsigned align, int width) {
     }
 }
 
+// True when `next` continues `held` sideways or downwards with the same extent across.
+bool Continues(const QRect& held, const QRect& next) {
+    const bool sideways = next.top() == held.top() && next.height() == held.height() && next.left() == held.right() + 1;
+    const bool downwards = next.left() == held.left() && next.width() == held.width() && next.top() == held.bottom() + 1;
+    return sideways || downwards;
+}
+
 }  // namespace
 
 QtSurface::QtSurface(QPaintDevice& device)
@@ -41,7 +48,7 @@ QtSurface::QtSurface(QPaintDevice& device)
     painter_.setFont(DefaultFont());
 }
 
-QtSurface::~QtSurface() = default;
+QtSurface::~QtSurface() { FlushFill(); }
 
 QFont QtSurface::DefaultFont() {
     QFont font(kSurfaceFontFamily);
@@ -52,28 +59,42 @@ QFont QtSurface::DefaultFont() {
 }
 
 void QtSurface::FillRect(const Rect& rect, Color color) {
-    painter_.fillRect(rect.left, rect.top, rect.Width(), rect.Height(), ToQColor(color));
+    Fill(QRect(rect.left, rect.top, rect.Width(), rect.Height()), color);
 }
 
 void QtSurface::DrawIcon(Point topLeft, const QIcon& icon) {
+    FlushFill();
     painter_.drawPixmap(topLeft.x, topLeft.y, icon.pixmap(QSize(kIconSize_px, kIconSize_px), 1.0));
+}
+
+void QtSurface::Fill(const QRect& rect, Color color) {
+    if (!pendingRect_.isEmpty() && color == pendingColor_ && Continues(pendingRect_, rect)) {
+        pendingRect_ = pendingRect_.united(rect);
+        return;
+    }
+    FlushFill();
+    pendingRect_ = rect;
+    pendingColor_ = color;
+}
+
+void QtSurface::FlushFill() {
+    if (pendingRect_.isEmpty()) return;
+    painter_.fillRect(pendingRect_, ToQColor(pendingColor_));
+    pendingRect_ = QRect();
 }
 
 // Every line becomes a few filled rectangles: far cheaper than stroking, and
 // exact about which pixels it covers.
 void QtSurface::DoLine(Point from, Point to, const Pen& pen) {
-    const QColor color = ToQColor(pen.color);
     const int width = pen.width > 1 ? pen.width : 1;
     RasterizeLine(from, to, width > 1, [&](const PixelRun& run) {
-        if (run.horizontal) {
-            painter_.fillRect(run.x, run.y, run.length, width, color);
-        } else {
-            painter_.fillRect(run.x, run.y, width, run.length, color);
-        }
+        Fill(run.horizontal ? QRect(run.x, run.y, run.length, width) : QRect(run.x, run.y, width, run.length),
+             pen.color);
     });
 }
 
 void QtSurface::DoEllipse(const Rect& bounds, const Pen& pen, const Brush& brush) {
+    FlushFill();
     const int width = pen.width > 1 ? pen.width : 1;
     const double inset = width / 2.0;
     painter_.setPen(QPen(ToQColor(pen.color), width));
@@ -84,6 +105,7 @@ void QtSurface::DoEllipse(const Rect& bounds, const Pen& pen, const Brush& brush
 }
 
 void QtSurface::DoText(Point reference, unsigned align, Color background, std::string_view text) {
+    FlushFill();
     const QString qtext = ToQString(text);
     const int width = metrics_.horizontalAdvance(qtext);
     const int left = CellLeft(reference.x, align, width);

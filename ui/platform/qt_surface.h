@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QRect>
 
 #include "surface.h"
 
@@ -53,7 +54,16 @@ protected:
     void DoText(Point reference, unsigned align, Color background, std::string_view text) override;
 
 private:
+    // Solid fills are held back while the next one continues them (the same
+    // colour, adjoining, the same extent across): the 671 one-pixel columns
+    // of a chart background become one rectangle. Every other operation
+    // flushes the held fill first, so the order of painting is kept.
+    void Fill(const QRect& rect, Color color);
+    void FlushFill();
+
     QPainter painter_;
+    QRect pendingRect_;
+    Color pendingColor_;
     Rect client_;
     QFontMetrics metrics_;
 };
