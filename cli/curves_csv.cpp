@@ -6,7 +6,7 @@
 
 namespace resonara {
 
-bool WriteCurvesCsv(const std::string& path, const BoxDesign& design) {
+bool WriteCurvesCsv(const std::string& path, const DesignerRun& run) {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file << kFrequencyColumn;
     for (const CurveColumn& column : kCurveColumns) {
@@ -16,7 +16,7 @@ bool WriteCurvesCsv(const std::string& path, const BoxDesign& design) {
     for (std::size_t i = 0; i < kCurveSamples; ++i) {
         file << RoundTripText(CurveFrequency_Hz(i));
         for (const CurveColumn& column : kCurveColumns) {
-            file << ',' << RoundTripText((design.*column.curve)[i]);
+            file << ',' << RoundTripText(column.samples(run)[i]);
         }
         file << '\n';
     }

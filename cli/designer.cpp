@@ -1,6 +1,8 @@
 #include "designer.h"
 
+#include <optional>
 #include <ostream>
+#include <string_view>
 
 #include "designer_run.h"
 #include "help_text.h"
@@ -23,6 +25,30 @@ int StoppedRun(std::ostream& err, const DesignerRun& run) {
     return kExitFailure;
 }
 
+// A file that an option names and the run is written to.
+struct FileOutput {
+    std::string_view option;
+    std::optional<std::string> DesignerOptions::*path;
+    bool (*write)(const std::string& path, const DesignerRun& run);
+};
+
+constexpr FileOutput kFileOutputs[] = {
+    {"--csv", &DesignerOptions::csvPath, WriteCurvesCsv},
+    {"--svg", &DesignerOptions::svgPath, WriteChartSvg},
+};
+
+// Writes every file asked for; false, with the message written, at the first that cannot be written.
+bool WriteFiles(std::ostream& err, const DesignerOptions& options, const DesignerRun& run) {
+    for (const FileOutput& output : kFileOutputs) {
+        const std::optional<std::string>& path = options.*output.path;
+        if (path && !output.write(*path, run)) {
+            err << kProgramName << ": " << output.option << ": cannot write \"" << *path << "\"\n";
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 int RunDesigner(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -40,8 +66,7 @@ int RunDesigner(const std::vector<std::string>& args, std::ostream& out, std::os
     if (run.Stopped()) {
         return StoppedRun(err, run);
     }
-    if (options.csvPath && !WriteCurvesCsv(*options.csvPath, run.design)) {
-        err << kProgramName << ": --csv: cannot write \"" << *options.csvPath << "\"\n";
+    if (!WriteFiles(err, options, run)) {
         return kExitFailure;
     }
     if (options.json) {

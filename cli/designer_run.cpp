@@ -49,6 +49,24 @@ void ApplyOptions(const DesignerOptions& options, BoxDesign& design) {
         design.*s.flag = 0;
     }
     design.*kSOptions[options.sOption].flag = 1;
+    design.outputResponse = options.Mode() == ChartMode::Output;
+    design.powerResponse = options.Mode() == ChartMode::Power;
+}
+
+// What the Box Calculator shows when it opens on the run's results: the six
+// values the window copies in, and the additional volumes as typed.
+BoxCalculation OpenBoxCalculator(const DesignerOptions& options, const BoxDesign& design) {
+    BoxCalculation box;
+    box.Dp = design.Dp;
+    box.Lp = design.Lp;
+    box.english = design.english;
+    box.Ports = design.Ports;
+    box.Vf = design.Vf;
+    box.Vr = design.Vr;
+    box.addlVf = options.addlVf.value_or(0);
+    box.addlVr = options.addlVr.value_or(0);
+    ComputeBoxOnOpening(box);
+    return box;
 }
 
 }  // namespace
@@ -67,6 +85,13 @@ DesignerRun RunDesign(const DesignerOptions& options) {
     ConsoleWindow window;
     RunCalculation(run.design, window);
     run.messages = window.Messages();
+    if (run.Stopped()) {
+        return run;
+    }
+    run.ratedPower = ComputeRatedPowerCurves(run.design);
+    if (options.box) {
+        run.box = OpenBoxCalculator(options, run.design);
+    }
     return run;
 }
 

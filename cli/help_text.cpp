@@ -51,14 +51,26 @@ std::string HelpText() {
            "\n"
            "Output:\n" +
            OptionLine("--json", "write one JSON object instead of the result lines") +
-           OptionLine("--curves", "with --json, add the three curves, 990 samples from 10 Hz to 999 Hz") +
-           OptionLine("--csv FILE", "also write the three curves to FILE as CSV") +
+           OptionLine("--curves", "with --json, add the curves, 990 samples from 10 Hz to 999 Hz: output,") +
+           OptionLine("", "excursion and thermal limits in dB, cone excursion in mm and port air") +
+           OptionLine("", "velocity in m/s at Pmax") +
+           OptionLine("--csv FILE", "also write the curves to FILE as CSV") +
+           "\n"
+           "Box Calculator (volumes in liters or in3 as the units in force):\n" +
+           OptionLine("--box", "add the box figures: port volume, totals, length, width, depths") +
+           OptionLine("--addl-vf N", "with --box, additional front chamber volume (default 0)") +
+           OptionLine("--addl-vr N", "with --box, additional rear chamber volume (default 0)") +
+           "\n"
+           "Chart (the main window's 768 x 554 client area after the calculation):\n" +
+           OptionLine("--svg FILE", "write the chart to FILE as SVG") +
+           OptionLine("--mode output|power", "with --svg, the graph mode (default output)") +
+           "\n" +
            OptionLine("-h, --help", "show this help and exit") +
            "\n"
            "Exit status:\n"
            "  0   results written; a port-diameter warning is reported but is no failure\n"
            "  2   unknown option, missing value or text that is not a number; a zero driver value\n"
-           "      stopped the calculation; or the --csv FILE cannot be written\n"
+           "      stopped the calculation; or a --csv or --svg FILE cannot be written\n"
            "Errors go to standard error; nothing is written to standard output then.\n";
 }
 

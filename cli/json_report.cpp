@@ -29,6 +29,15 @@ void WriteResults(JsonWriter& json, const BoxDesign& design) {
     json.EndObject();
 }
 
+void WriteBox(JsonWriter& json, const BoxCalculation& box) {
+    json.BeginObject();
+    for (const BoxFigureField& field : kBoxFigureFields) {
+        json.Key(field.jsonKey);
+        json.Number(box.*field.value);
+    }
+    json.EndObject();
+}
+
 void WriteMessages(JsonWriter& json, const DesignerRun& run) {
     json.BeginArray();
     for (const std::string& message : run.messages) {
@@ -37,7 +46,7 @@ void WriteMessages(JsonWriter& json, const DesignerRun& run) {
     json.EndArray();
 }
 
-void WriteCurves(JsonWriter& json, const BoxDesign& design) {
+void WriteCurves(JsonWriter& json, const DesignerRun& run) {
     json.BeginObject();
     json.Key(kFrequencyColumn);
     json.BeginArray();
@@ -48,8 +57,8 @@ void WriteCurves(JsonWriter& json, const BoxDesign& design) {
     for (const CurveColumn& column : kCurveColumns) {
         json.Key(column.name);
         json.BeginArray();
-        for (const double level : design.*column.curve) {
-            json.Number(level);
+        for (const double sample : column.samples(run)) {
+            json.Number(sample);
         }
         json.EndArray();
     }
@@ -65,13 +74,17 @@ void WriteJsonReport(std::ostream& out, const DesignerOptions& options, const De
     WriteInputs(json, options, run);
     json.Key("results");
     WriteResults(json, run.design);
+    if (run.box) {
+        json.Key("box");
+        WriteBox(json, *run.box);
+    }
     json.Key("port_warning");
     json.Bool(run.PortWarning());
     json.Key("messages");
     WriteMessages(json, run);
     if (options.curves) {
         json.Key("curves");
-        WriteCurves(json, run.design);
+        WriteCurves(json, run);
     }
     json.EndObject();
     out << '\n';

@@ -71,8 +71,31 @@ std::string ReadUnits(DesignerOptions& options, std::string_view name, std::stri
     return {};
 }
 
-std::string ReadCsv(DesignerOptions& options, std::string_view, std::string_view value) {
-    options.csvPath = std::string(value);
+std::string ReadMode(DesignerOptions& options, std::string_view name, std::string_view value) {
+    if (value == "output") {
+        options.mode = ChartMode::Output;
+    } else if (value == "power") {
+        options.mode = ChartMode::Power;
+    } else {
+        return std::string(name) + ": " + Quoted(value) + " is not output or power";
+    }
+    return {};
+}
+
+// A float field of the Box Calculator, read as the window reads it.
+template <std::optional<float> DesignerOptions::*field>
+std::string ReadFloat(DesignerOptions& options, std::string_view name, std::string_view value) {
+    const auto number = ParseFloat(value);
+    if (!number) {
+        return std::string(name) + ": " + Quoted(value) + " is not a number";
+    }
+    options.*field = *number;
+    return {};
+}
+
+template <std::optional<std::string> DesignerOptions::*path>
+std::string ReadPath(DesignerOptions& options, std::string_view, std::string_view value) {
+    options.*path = std::string(value);
     return {};
 }
 
@@ -84,7 +107,11 @@ struct ValueOption {
 constexpr ValueOption kValueOptions[] = {
     {"--s", ReadS},
     {"--units", ReadUnits},
-    {"--csv", ReadCsv},
+    {"--csv", ReadPath<&DesignerOptions::csvPath>},
+    {"--addl-vf", ReadFloat<&DesignerOptions::addlVf>},
+    {"--addl-vr", ReadFloat<&DesignerOptions::addlVr>},
+    {"--svg", ReadPath<&DesignerOptions::svgPath>},
+    {"--mode", ReadMode},
 };
 
 ValueReader FindValueReader(std::string_view name) {
@@ -109,6 +136,7 @@ constexpr FlagOption kFlagOptions[] = {
     {"-h", &DesignerOptions::help},
     {"--json", &DesignerOptions::json},
     {"--curves", &DesignerOptions::curves},
+    {"--box", &DesignerOptions::box},
 };
 
 const FlagOption* FindFlag(std::string_view name) {
@@ -135,6 +163,24 @@ Argument SplitArgument(std::string_view arg) {
 }
 
 ParsedOptions Failed(std::string error) { return {DesignerOptions{}, std::move(error)}; }
+
+// An option that means nothing without another one.
+struct Requirement {
+    bool (*given)(const DesignerOptions&);
+    bool (*met)(const DesignerOptions&);
+    std::string_view error;
+};
+
+constexpr Requirement kRequirements[] = {
+    {[](const DesignerOptions& o) { return o.curves; }, [](const DesignerOptions& o) { return o.json; },
+     "--curves needs --json"},
+    {[](const DesignerOptions& o) { return o.addlVf.has_value(); }, [](const DesignerOptions& o) { return o.box; },
+     "--addl-vf needs --box"},
+    {[](const DesignerOptions& o) { return o.addlVr.has_value(); }, [](const DesignerOptions& o) { return o.box; },
+     "--addl-vr needs --box"},
+    {[](const DesignerOptions& o) { return o.mode.has_value(); },
+     [](const DesignerOptions& o) { return o.svgPath.has_value(); }, "--mode needs --svg"},
+};
 
 }  // namespace
 
@@ -170,8 +216,10 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
             return Failed(std::move(error));
         }
     }
-    if (options.curves && !options.json) {
-        return Failed("--curves needs --json");
+    for (const Requirement& requirement : kRequirements) {
+        if (requirement.given(options) && !requirement.met(options)) {
+            return Failed(std::string(requirement.error));
+        }
     }
     return parsed;
 }

@@ -32,6 +32,9 @@ inline constexpr std::size_t kSOptionCount = 3;
 extern const std::array<SOption, kSOptionCount> kSOptions;
 inline constexpr std::size_t kDefaultSOption = 2;  // 0.7, as a fresh window starts
 
+// The graph mode of a chart picture, as the window's two graph-mode commands choose it.
+enum class ChartMode { Output, Power };
+
 // What the command line asks for. An input not given is nothing here and
 // takes the start-up value of the chosen unit system.
 struct DesignerOptions {
@@ -41,7 +44,17 @@ struct DesignerOptions {
     bool json = false;
     bool curves = false;
     std::optional<std::string> csvPath;
+    // The Box Calculator's figures, with the additional volumes it adds to the
+    // chambers (liters or in3, as the units in force); nothing given reads as 0.
+    bool box = false;
+    std::optional<float> addlVf;
+    std::optional<float> addlVr;
+    // Pictures of the chart as the window draws it after the run.
+    std::optional<std::string> svgPath;
+    std::optional<ChartMode> mode;  // nothing: the output mode, as a fresh window starts
     bool help = false;
+
+    ChartMode Mode() const { return mode.value_or(ChartMode::Output); }
 };
 
 // The options, or the text of the first error (without the program's name).

@@ -11,47 +11,13 @@
 #include <utility>
 #include <vector>
 
+#include "designer_fixture.h"
 #include "messages.h"
 
 namespace resonara {
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-Outcome Design(const std::vector<std::string>& args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    Outcome outcome;
-    outcome.status = RunDesigner(args, out, err);
-    outcome.out = out.str();
-    outcome.err = err.str();
-    return outcome;
-}
-
-// The text of the value that follows "key": in a JSON text (the keys the
-// tests look up occur once).
-std::string JsonValue(const std::string& json, const std::string& key) {
-    const std::string marker = "\"" + key + "\":";
-    const std::size_t start = json.find(marker);
-    if (start == std::string::npos) {
-        return "<no " + key + ">";
-    }
-    const std::size_t first = start + marker.size();
-    const std::size_t end = json.find_first_of(",}]", first);
-    return json.substr(first, end - first);
-}
-
-// A float result of the JSON report as the window shows it.
-std::string Shown6(const std::string& json, const std::string& key) {
-    const std::string text = JsonValue(json, key);
-    char shown[32];
-    std::snprintf(shown, sizeof shown, "%.6g", static_cast<double>(std::strtof(text.c_str(), nullptr)));
-    return shown;
-}
+using namespace test;
 
 TEST(DesignerTest, StartupValuesGiveTheWorkedExampleResults) {
     const Outcome outcome = Design({"--json"});
@@ -202,6 +168,13 @@ TEST(DesignerTest, ErrorsGoToStandardErrorWithStatusTwo) {
         {"unknown unit system", {"--units=si"}, "resonara-cli: --units: \"si\" is not metric or english\n" + tryHelp},
         {"flag with a value", {"--json=1"}, "resonara-cli: --json takes no value\n" + tryHelp},
         {"curves without JSON", {"--curves"}, "resonara-cli: --curves needs --json\n" + tryHelp},
+        {"additional Vf without box", {"--addl-vf", "2"}, "resonara-cli: --addl-vf needs --box\n" + tryHelp},
+        {"additional Vr without box", {"--addl-vr=2", "--json"}, "resonara-cli: --addl-vr needs --box\n" + tryHelp},
+        {"additional volume as the window reads it", {"--box", "--addl-vr", "-0"},
+         "resonara-cli: --addl-vr: \"-0\" is not a number\n" + tryHelp},
+        {"mode without a picture", {"--mode", "power"}, "resonara-cli: --mode needs --svg\n" + tryHelp},
+        {"unknown mode", {"--svg", "x.svg", "--mode=both"}, "resonara-cli: --mode: \"both\" is not output or power\n" + tryHelp},
+        {"box takes no value", {"--box=1"}, "resonara-cli: --box takes no value\n" + tryHelp},
     };
     for (const ErrorCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -217,22 +190,14 @@ TEST(DesignerTest, HelpNamesEveryOptionAndTheExitStatuses) {
     EXPECT_EQ(outcome.status, kExitSuccess);
     EXPECT_EQ(outcome.err, "");
     for (const char* option : {"--qts", "--qes", "--fs", "--vas", "--pmax", "--diameter", "--xmax", "--dp", "--ports",
-                               "--gain", "--s ", "--units", "--json", "--curves", "--csv", "--help"}) {
+                               "--gain", "--s ", "--units", "--json", "--curves", "--csv", "--box", "--addl-vf",
+                               "--addl-vr", "--svg", "--mode", "--help"}) {
         EXPECT_NE(outcome.out.find(option), std::string::npos) << option;
     }
     EXPECT_NE(outcome.out.find("Exit status"), std::string::npos);
     EXPECT_NE(outcome.out.find("  2 "), std::string::npos);
     EXPECT_NE(outcome.out.find("cannot be written"), std::string::npos);
     EXPECT_EQ(Design({"-h"}).out, outcome.out);
-}
-
-std::vector<std::string> Lines(const std::string& path) {
-    std::ifstream file(path);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(file, line);) {
-        lines.push_back(line);
-    }
-    return lines;
 }
 
 TEST(DesignerTest, CsvHoldsAHeaderAndOneRowPerFrequency) {
@@ -244,11 +209,12 @@ TEST(DesignerTest, CsvHoldsAHeaderAndOneRowPerFrequency) {
 
     const std::vector<std::string> lines = Lines(path);
     ASSERT_EQ(lines.size(), 991u);
-    EXPECT_EQ(lines[0], "frequency_hz,output_db,excursion_limit_db,thermal_limit_db");
+    EXPECT_EQ(lines[0],
+              "frequency_hz,output_db,excursion_limit_db,thermal_limit_db,cone_excursion_mm,port_velocity_m_s");
     EXPECT_EQ(lines[1].substr(0, 3), "10,");
     EXPECT_EQ(lines[990].substr(0, 4), "999,");
     for (const std::string& line : lines) {
-        EXPECT_EQ(std::count(line.begin(), line.end(), ','), 3) << line;
+        EXPECT_EQ(std::count(line.begin(), line.end(), ','), 5) << line;
     }
     std::remove(path.c_str());
 }
@@ -261,23 +227,11 @@ TEST(DesignerTest, UnwritableCsvFailsWithStatusTwo) {
     EXPECT_EQ(outcome.err, "resonara-cli: --csv: cannot write \"" + path + "\"\n");
 }
 
-// Elements of the JSON array that follows "key":[ ; the curves hold only numbers and short words.
-std::vector<std::string> JsonArray(const std::string& json, const std::string& key) {
-    const std::string marker = "\"" + key + "\":[";
-    const std::size_t first = json.find(marker) + marker.size();
-    const std::size_t end = json.find(']', first);
-    std::vector<std::string> elements;
-    std::stringstream list(json.substr(first, end - first));
-    for (std::string element; std::getline(list, element, ',');) {
-        elements.push_back(element);
-    }
-    return elements;
-}
-
-TEST(DesignerTest, CurvesAddFourArraysOf990Samples) {
+TEST(DesignerTest, CurvesAddSixArraysOf990Samples) {
     const Outcome outcome = Design({"--json", "--curves"});
     ASSERT_EQ(outcome.status, kExitSuccess);
-    for (const char* key : {"frequency_hz", "output_db", "excursion_limit_db", "thermal_limit_db"}) {
+    for (const char* key : {"frequency_hz", "output_db", "excursion_limit_db", "thermal_limit_db", "cone_excursion_mm",
+                            "port_velocity_m_s"}) {
         EXPECT_EQ(JsonArray(outcome.out, key).size(), 990u) << key;
     }
     const std::vector<std::string> frequencies = JsonArray(outcome.out, "frequency_hz");
@@ -293,12 +247,33 @@ TEST(DesignerTest, CsvAndJsonCarryTheSameCurveValues) {
     const std::vector<std::string> lines = Lines(path);
     const std::vector<std::string> output = JsonArray(outcome.out, "output_db");
     const std::vector<std::string> thermal = JsonArray(outcome.out, "thermal_limit_db");
+    const std::vector<std::string> excursion = JsonArray(outcome.out, "cone_excursion_mm");
+    const std::vector<std::string> velocity = JsonArray(outcome.out, "port_velocity_m_s");
     ASSERT_EQ(lines.size(), 991u);
     ASSERT_EQ(output.size(), 990u);
     // The sample at Fb, 50 Hz, in the middle of the passband.
     EXPECT_EQ(lines[41], "50," + output[40] + "," + JsonArray(outcome.out, "excursion_limit_db")[40] + "," +
-                             thermal[40]);
+                             thermal[40] + "," + excursion[40] + "," + velocity[40]);
     std::remove(path.c_str());
+}
+
+TEST(DesignerTest, CurvesCarryConeExcursionAndPortVelocityAtPmax) {
+    // Worked by hand at 50 Hz for the start-up design: Pd / eta0 = 72.07921 W, x = 50 / 50.12531,
+    // |D|^2 / port branch = 48.709, Px = 3510.913 W, excursion 6 * sqrt(500 / 3510.913) mm;
+    // the port carries 7.01324 times the cone's 2 pi 50 * 2.264260e-3 * 0.07248782 m^3/s
+    // over pi 0.08^2 m^2.
+    const Outcome outcome = Design({"--json", "--curves"});
+    ASSERT_EQ(outcome.status, kExitSuccess);
+    EXPECT_NEAR(std::strtod(JsonArray(outcome.out, "cone_excursion_mm")[40].c_str(), nullptr), 2.264260, 1e-6);
+    EXPECT_NEAR(std::strtod(JsonArray(outcome.out, "port_velocity_m_s")[40].c_str(), nullptr), 17.98581, 1e-5);
+}
+
+TEST(DesignerTest, PortVelocityWithoutPortsIsWrittenAsInf) {
+    const Outcome outcome = Design({"--ports", "0", "--json", "--curves"});
+    ASSERT_EQ(outcome.status, kExitSuccess) << outcome.err;
+    const std::vector<std::string> velocity = JsonArray(outcome.out, "port_velocity_m_s");
+    ASSERT_EQ(velocity.size(), 990u);
+    EXPECT_TRUE(std::all_of(velocity.begin(), velocity.end(), [](const std::string& v) { return v == "\"inf\""; }));
 }
 
 }  // namespace
