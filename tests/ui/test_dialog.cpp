@@ -1,5 +1,7 @@
 #include "test_dialog.h"
 
+#include "qt_surface.h"
+
 namespace resonara::testing {
 namespace {
 
@@ -69,6 +71,14 @@ void TestDialog::OnClose() {
 void TestDialog::OnSysCommand(unsigned id) {
     sysCommands.push_back(id);
     if ((id & kSystemCommandMask) != kTestAboutCommand) CDialog::OnSysCommand(id);
+}
+
+void TestDialog::OnPaint(QtSurface& surface) {
+    ++paints;
+    static constexpr Pen kRedPen{1, {255, 0, 0}};
+    surface.SelectPen(&kRedPen);
+    surface.MoveTo(10, 10);
+    surface.LineTo(30, 10);
 }
 
 void TestDialog::OnFlag() {

@@ -52,12 +52,15 @@ public:
     bool flagCheckedInHandler = false;
     bool closeRunsOk = false;            // close request runs OK processing first, as a main window's
     bool initFocus = true;               // what OnInitDialog reports
+    int paints = 0;
 
 protected:
     bool OnInitDialog() override;
     void DoDataExchange(DataExchange& dx) override;
     void OnClose() override;
     void OnSysCommand(unsigned id) override;
+    // A red 1-pixel line from (10, 10) to (30, 10).
+    void OnPaint(QtSurface& surface) override;
     std::span<const CommandEntry> CommandTable() const override { return kCommands; }
 
 private:

@@ -241,13 +241,22 @@ void CDialog::SetIcon(const QIcon& icon, bool /*big*/) {
     if (QWidget* window = Window()) window->setWindowIcon(icon);
 }
 
+void CDialog::EraseBackground(QtSurface& surface) const {
+    const QWidget* client = ClientArea();
+    if (client == nullptr) return;
+    const QColor background = client->palette().color(QPalette::Window);
+    surface.FillRect(surface.ClientRect(), {static_cast<std::uint8_t>(background.red()),
+                                            static_cast<std::uint8_t>(background.green()),
+                                            static_cast<std::uint8_t>(background.blue())});
+}
+
 QImage CDialog::PaintClientToImage() {
     QWidget* client = ClientArea();
     if (client == nullptr) return {};
     QImage image(client->size(), QImage::Format_RGB32);
-    image.fill(client->palette().color(QPalette::Window));
     {
         QtSurface surface(image);
+        EraseBackground(surface);
         OnPaint(surface);
     }
     return image;

@@ -104,6 +104,9 @@ public:
     void Invalidate();
     bool IsIconic() const;
     void SetIcon(const QIcon& icon, bool big);
+    // Fills the whole client area with the window's background colour, as is
+    // done before every paint; a minimised window's paint uses it behind its icon.
+    void EraseBackground(QtSurface& surface) const;
     // What the paint hook draws on a freshly erased client area, as an image.
     QImage PaintClientToImage();
 
