@@ -21,8 +21,9 @@ public:
 
     // Starts the desktop session and calls InitInstance(). If the display
     // cannot be opened, prints one line to stderr and exits the process with
-    // status 1. Returns the exit status (0) once InitInstance() returns false,
-    // or once the event loop ends if it returned true.
+    // status 1. Returns the exit status, 0, once InitInstance() returns false;
+    // if it returns true, once the event loop ends (QCoreApplication::quit(),
+    // since closing a window does not end it).
     // REQUIRES: argv outlives the call; called once, from the main thread.
     int Run(int argc, char** argv);
 
