@@ -25,7 +25,7 @@ std::size_t Count(const std::string& text, const std::string& part) {
 
 // The chart file of a run, or nothing when none was written.
 std::string ChartOf(const std::vector<std::string>& args) {
-    const std::string path = testing::TempDir() + "resonara_chart.svg";
+    const std::string path = TestFile("resonara_chart.svg");
     std::remove(path.c_str());
     std::vector<std::string> withFile = args;
     withFile.push_back("--svg=" + path);
@@ -66,7 +66,7 @@ TEST(ChartSvg, PowerModeDrawsCurvesBAndCWithTheLegend) {
 }
 
 TEST(ChartSvg, StoppedRunWritesNoPicture) {
-    const std::string path = testing::TempDir() + "resonara_stopped.svg";
+    const std::string path = TestFile("resonara_stopped.svg");
     std::remove(path.c_str());
     const Outcome outcome = Design({"--qts", "0", "--svg", path});
     EXPECT_EQ(outcome.status, kExitFailure);

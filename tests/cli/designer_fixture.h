@@ -7,9 +7,18 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "designer.h"
 
 namespace resonara::test {
+
+// A path in the temporary directory that names the running test, so that
+// tests run side by side (ctest -j) never share a file.
+inline std::string TestFile(const std::string& name) {
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    return ::testing::TempDir() + test->test_suite_name() + "." + test->name() + "." + name;
+}
 
 struct Outcome {
     int status = -1;

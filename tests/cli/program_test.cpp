@@ -8,6 +8,8 @@
 #include <iterator>
 #include <string>
 
+#include "designer_fixture.h"
+
 namespace {
 
 std::string ReadFile(const std::string& path) {
@@ -23,8 +25,8 @@ struct ProgramOutcome {
 
 // Runs the installed program through the shell; `arguments` is shell text.
 ProgramOutcome RunProgram(const std::string& arguments) {
-    const std::string outPath = testing::TempDir() + "resonara_cli_out.txt";
-    const std::string errPath = testing::TempDir() + "resonara_cli_err.txt";
+    const std::string outPath = resonara::test::TestFile("out.txt");
+    const std::string errPath = resonara::test::TestFile("err.txt");
     const std::string command =
         std::string("'") + RESONARA_CLI + "' " + arguments + " >'" + outPath + "' 2>'" + errPath + "'";
     const int raw = std::system(command.c_str());
