@@ -35,6 +35,7 @@ struct FileOutput {
 constexpr FileOutput kFileOutputs[] = {
     {"--csv", &DesignerOptions::csvPath, WriteCurvesCsv},
     {"--svg", &DesignerOptions::svgPath, WriteChartSvg},
+    {"--png", &DesignerOptions::pngPath, WriteChartPngFile},
 };
 
 // Writes every file asked for; false, with the message written, at the first that cannot be written.

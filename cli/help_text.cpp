@@ -63,14 +63,15 @@ std::string HelpText() {
            "\n"
            "Chart (the main window's 768 x 554 client area after the calculation):\n" +
            OptionLine("--svg FILE", "write the chart to FILE as SVG") +
-           OptionLine("--mode output|power", "with --svg, the graph mode (default output)") +
+           OptionLine("--png FILE", "write the chart to FILE as PNG, painted as the window paints it") +
+           OptionLine("--mode output|power", "with --svg or --png, the graph mode (default output)") +
            "\n" +
            OptionLine("-h, --help", "show this help and exit") +
            "\n"
            "Exit status:\n"
            "  0   results written; a port-diameter warning is reported but is no failure\n"
            "  2   unknown option, missing value or text that is not a number; a zero driver value\n"
-           "      stopped the calculation; or a --csv or --svg FILE cannot be written\n"
+           "      stopped the calculation; or a --csv, --svg or --png FILE cannot be written\n"
            "Errors go to standard error; nothing is written to standard output then.\n";
 }
 

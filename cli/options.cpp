@@ -111,6 +111,7 @@ constexpr ValueOption kValueOptions[] = {
     {"--addl-vf", ReadFloat<&DesignerOptions::addlVf>},
     {"--addl-vr", ReadFloat<&DesignerOptions::addlVr>},
     {"--svg", ReadPath<&DesignerOptions::svgPath>},
+    {"--png", ReadPath<&DesignerOptions::pngPath>},
     {"--mode", ReadMode},
 };
 
@@ -179,7 +180,8 @@ constexpr Requirement kRequirements[] = {
     {[](const DesignerOptions& o) { return o.addlVr.has_value(); }, [](const DesignerOptions& o) { return o.box; },
      "--addl-vr needs --box"},
     {[](const DesignerOptions& o) { return o.mode.has_value(); },
-     [](const DesignerOptions& o) { return o.svgPath.has_value(); }, "--mode needs --svg"},
+     [](const DesignerOptions& o) { return o.svgPath.has_value() || o.pngPath.has_value(); },
+     "--mode needs --svg or --png"},
 };
 
 }  // namespace

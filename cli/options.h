@@ -51,6 +51,7 @@ struct DesignerOptions {
     std::optional<float> addlVr;
     // Pictures of the chart as the window draws it after the run.
     std::optional<std::string> svgPath;
+    std::optional<std::string> pngPath;
     std::optional<ChartMode> mode;  // nothing: the output mode, as a fresh window starts
     bool help = false;
 

@@ -24,5 +24,7 @@ bool WriteCurvesCsv(const std::string& path, const DesignerRun& run);
 // The chart of the run's graph mode as an SVG picture of the main window's
 // client area. Returns false when the file cannot be written.
 bool WriteChartSvg(const std::string& path, const DesignerRun& run);
+// The same chart as a PNG image, painted as the window paints it.
+bool WriteChartPngFile(const std::string& path, const DesignerRun& run);
 
 }  // namespace resonara

@@ -172,7 +172,7 @@ TEST(DesignerTest, ErrorsGoToStandardErrorWithStatusTwo) {
         {"additional Vr without box", {"--addl-vr=2", "--json"}, "resonara-cli: --addl-vr needs --box\n" + tryHelp},
         {"additional volume as the window reads it", {"--box", "--addl-vr", "-0"},
          "resonara-cli: --addl-vr: \"-0\" is not a number\n" + tryHelp},
-        {"mode without a picture", {"--mode", "power"}, "resonara-cli: --mode needs --svg\n" + tryHelp},
+        {"mode without a picture", {"--mode", "power"}, "resonara-cli: --mode needs --svg or --png\n" + tryHelp},
         {"unknown mode", {"--svg", "x.svg", "--mode=both"}, "resonara-cli: --mode: \"both\" is not output or power\n" + tryHelp},
         {"box takes no value", {"--box=1"}, "resonara-cli: --box takes no value\n" + tryHelp},
     };
@@ -191,7 +191,7 @@ TEST(DesignerTest, HelpNamesEveryOptionAndTheExitStatuses) {
     EXPECT_EQ(outcome.err, "");
     for (const char* option : {"--qts", "--qes", "--fs", "--vas", "--pmax", "--diameter", "--xmax", "--dp", "--ports",
                                "--gain", "--s ", "--units", "--json", "--curves", "--csv", "--box", "--addl-vf",
-                               "--addl-vr", "--svg", "--mode", "--help"}) {
+                               "--addl-vr", "--svg", "--png", "--mode", "--help"}) {
         EXPECT_NE(outcome.out.find(option), std::string::npos) << option;
     }
     EXPECT_NE(outcome.out.find("Exit status"), std::string::npos);
@@ -201,7 +201,7 @@ TEST(DesignerTest, HelpNamesEveryOptionAndTheExitStatuses) {
 }
 
 TEST(DesignerTest, CsvHoldsAHeaderAndOneRowPerFrequency) {
-    const std::string path = testing::TempDir() + "resonara_curves.csv";
+    const std::string path = TestFile("resonara_curves.csv");
     std::remove(path.c_str());
     const Outcome outcome = Design({"--csv", path});
     ASSERT_EQ(outcome.status, kExitSuccess) << outcome.err;
@@ -241,7 +241,7 @@ TEST(DesignerTest, CurvesAddSixArraysOf990Samples) {
 }
 
 TEST(DesignerTest, CsvAndJsonCarryTheSameCurveValues) {
-    const std::string path = testing::TempDir() + "resonara_same_curves.csv";
+    const std::string path = TestFile("resonara_same_curves.csv");
     const Outcome outcome = Design({"--json", "--curves", "--csv", path});
     ASSERT_EQ(outcome.status, kExitSuccess);
     const std::vector<std::string> lines = Lines(path);
