@@ -1,8 +1,5 @@
 #include "enclosure_dlg.h"
 
-#include <QPalette>
-#include <QWidget>
-#include <cstdint>
 
 #include "enclosure_exchange.h"
 #include "program_icon.h"
@@ -68,20 +65,11 @@ void CEnclosureDlg::Invalidate() { CDialog::Invalidate(); }
 
 bool CEnclosureDlg::IsMinimised() const { return IsIconic(); }
 
-// The desktop draws a minimised window's icon itself; the client area behind
-// it takes the window's background.
-void CEnclosureDlg::EraseIconBackground(Surface& surface) {
-    auto* qt = dynamic_cast<QtSurface*>(&surface);
-    if (qt == nullptr || ClientArea() == nullptr) return;
-    const QColor window = ClientArea()->palette().color(QPalette::Window);
-    qt->FillRect(surface.ClientRect(), {static_cast<std::uint8_t>(window.red()), static_cast<std::uint8_t>(window.green()),
-                                        static_cast<std::uint8_t>(window.blue())});
-}
+// The surface OnPaint() hands on is always the Qt one.
+void CEnclosureDlg::EraseIconBackground(Surface& surface) { EraseBackground(static_cast<QtSurface&>(surface)); }
 
 Point CEnclosureDlg::IconSize() const { return {kIconSize_px, kIconSize_px}; }
 
-void CEnclosureDlg::DrawIcon(Surface& surface, Point topLeft) {
-    if (auto* qt = dynamic_cast<QtSurface*>(&surface)) qt->DrawIcon(topLeft, icon_);
-}
+void CEnclosureDlg::DrawIcon(Surface& surface, Point topLeft) { static_cast<QtSurface&>(surface).DrawIcon(topLeft, icon_); }
 
 }  // namespace resonara
