@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPalette>
 #include <QString>
+#include <memory>
 
 #include "chart_image_size.h"
 #include "qt_surface.h"
@@ -13,19 +14,35 @@
 namespace resonara {
 namespace {
 
+constexpr const char* kPlatformVariable = "QT_QPA_PLATFORM";
 constexpr const char* kHeadlessPlatform = "offscreen";
 
-// Fonts and images need an application object. One made here lives until the
-// process ends: Qt keeps a reference to its argument count.
-void EnsureApplication() {
-    if (QCoreApplication::instance() != nullptr) return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", kHeadlessPlatform);
-    static int argc = 1;
-    static char name[] = "resonara-chart";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication* application = new QGuiApplication(argc, argv);
-    (void)application;
-}
+// Fonts and images need an application object. When the process has none, one
+// is made for the call on the offscreen platform (unless the environment names
+// another) and ended with it, environment and all.
+class CallApplication {
+public:
+    CallApplication() {
+        if (QCoreApplication::instance() != nullptr) return;
+        setPlatform_ = qEnvironmentVariableIsEmpty(kPlatformVariable);
+        if (setPlatform_) qputenv(kPlatformVariable, kHeadlessPlatform);
+        application_ = std::make_unique<QGuiApplication>(argc_, argv_);
+    }
+    ~CallApplication() {
+        application_.reset();
+        if (setPlatform_) qunsetenv(kPlatformVariable);
+    }
+    CallApplication(const CallApplication&) = delete;
+    CallApplication& operator=(const CallApplication&) = delete;
+
+private:
+    // Qt keeps a reference to the argument count for the application's life.
+    int argc_ = 1;
+    char name_[16] = "resonara-chart";
+    char* argv_[2] = {name_, nullptr};
+    bool setPlatform_ = false;
+    std::unique_ptr<QGuiApplication> application_;
+};
 
 QImage ChartImage(const BoxDesign& design) {
     QImage image(kChartImageWidth_px, kChartImageHeight_px, QImage::Format_RGB32);
@@ -42,7 +59,7 @@ QImage ChartImage(const BoxDesign& design) {
 }  // namespace
 
 bool WriteChartPng(const BoxDesign& design, const std::string& path) {
-    EnsureApplication();
+    const CallApplication application;
     return ChartImage(design).save(ToQString(path), "PNG");
 }
 

@@ -10,8 +10,8 @@ namespace resonara {
 // window's client area, 768 x 554 pixels: the window's background colour with
 // the chart painted by the window's own surface, pixel for pixel what the
 // window shows for the same record. Runs without a display: when the process
-// has no Qt application yet, one is made on the offscreen platform (unless
-// QT_QPA_PLATFORM names another) and kept for the rest of the process.
+// has no Qt application, one is made for the call on the offscreen platform
+// (unless QT_QPA_PLATFORM names another) and ended before it returns.
 // Returns false when the file cannot be written.
 bool WriteChartPng(const BoxDesign& design, const std::string& path);
 
