@@ -6,7 +6,7 @@ PACKAGES := cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
 JOBS     ?= $(shell nproc)
 SUDO     := $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: all deps configure build run test sanitize-test bench clean
+.PHONY: all deps configure build run test sanitize-test fuzz bench clean
 
 all: build
 
@@ -40,8 +40,12 @@ sanitize-test: deps
 	cmake --build --preset sanitize -j $(JOBS)
 	ctest --preset sanitize -j $(JOBS)
 
+# libFuzzer on the number texts and the command line, FUZZ_SECONDS each (clang, build-fuzz/).
+fuzz:
+	./scripts/run-fuzzers.sh $(or $(FUZZ_SECONDS),60)
+
 bench: build
 	./build/bin/resonara-bench
 
 clean:
-	rm -rf build build-sanitize
+	rm -rf build build-sanitize build-fuzz

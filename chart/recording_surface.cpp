@@ -22,15 +22,15 @@ std::vector<EllipseOp> RecordingSurface::Ellipses() const { return OfKind<Ellips
 std::vector<TextOp> RecordingSurface::Texts() const { return OfKind<TextOp>(operations_); }
 
 void RecordingSurface::DoLine(Point from, Point to, const Pen& pen) {
-    operations_.emplace_back(std::in_place_type<LineOp>, from, to, pen);
+    operations_.emplace_back(LineOp{from, to, pen});
 }
 
 void RecordingSurface::DoEllipse(const Rect& bounds, const Pen& pen, const Brush& brush) {
-    operations_.emplace_back(std::in_place_type<EllipseOp>, bounds, pen, brush);
+    operations_.emplace_back(EllipseOp{bounds, pen, brush});
 }
 
 void RecordingSurface::DoText(Point reference, unsigned align, Color background, std::string_view text) {
-    operations_.emplace_back(std::in_place_type<TextOp>, reference, align, background, std::string(text));
+    operations_.emplace_back(TextOp{reference, align, background, std::string(text)});
 }
 
 std::ostream& operator<<(std::ostream& out, Point p) { return out << '(' << p.x << ", " << p.y << ')'; }
