@@ -57,12 +57,7 @@ void ApplyOptions(const DesignerOptions& options, BoxDesign& design) {
 // values the window copies in, and the additional volumes as typed.
 BoxCalculation OpenBoxCalculator(const DesignerOptions& options, const BoxDesign& design) {
     BoxCalculation box;
-    box.Dp = design.Dp;
-    box.Lp = design.Lp;
-    box.english = design.english;
-    box.Ports = design.Ports;
-    box.Vf = design.Vf;
-    box.Vr = design.Vr;
+    CopyDesignInto(box, design);
     box.addlVf = options.addlVf.value_or(0);
     box.addlVr = options.addlVr.value_or(0);
     ComputeBoxOnOpening(box);

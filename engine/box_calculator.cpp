@@ -33,6 +33,15 @@ void ComputeDepths(BoxCalculation& box) {
 
 }  // namespace
 
+void CopyDesignInto(BoxCalculation& box, const BoxDesign& design) {
+    box.Vf = design.Vf;
+    box.Vr = design.Vr;
+    box.Lp = design.Lp;
+    box.Dp = design.Dp;
+    box.Ports = design.Ports;
+    box.english = design.english;
+}
+
 void ComputeBoxOnOpening(BoxCalculation& box) {
     const double Vf = box.Vf;
     const double Vr = box.Vr;

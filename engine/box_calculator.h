@@ -1,5 +1,7 @@
 #pragma once
 
+#include "box_design.h"
+
 namespace resonara {
 
 // The figures of the Box Calculator, in the unit system in force: volumes in
@@ -29,6 +31,11 @@ struct BoxCalculation {
     float totalVf = 0;
     float totalVr = 0;
 };
+
+// What the Box Calculator takes from the design each time it opens: Vf, Vr,
+// Lp (widened), Dp, Ports and the unit system, from the record as it stands.
+// The additional volumes and the figures are left as they are.
+void CopyDesignInto(BoxCalculation& box, const BoxDesign& design);
 
 // On opening: the port volume, the totals, a box of Length by 1.62 Length
 // holding the total volume, and the two chamber depths.
