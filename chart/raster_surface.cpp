@@ -1,6 +1,6 @@
 #include "raster_surface.h"
 
-#include <cstdlib>
+#include "line_raster.h"
 
 namespace resonara {
 
@@ -18,27 +18,14 @@ void RasterSurface::Paint(Point p, Color color) {
     pixels_[static_cast<std::size_t>(p.y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(p.x)] = color;
 }
 
-// Bresenham over all octants; the loop stops on reaching `to`, which is
-// therefore never painted, and a line of zero length paints nothing.
+// Every pen paints one pixel wide here; the end point is left out, so a line
+// of zero length paints nothing.
 void RasterSurface::DoLine(Point from, Point to, const Pen& pen) {
-    const int dx = std::abs(to.x - from.x);
-    const int dy = -std::abs(to.y - from.y);
-    const int stepX = from.x < to.x ? 1 : -1;
-    const int stepY = from.y < to.y ? 1 : -1;
-    int error = dx + dy;
-    Point p = from;
-    while (p != to) {
-        Paint(p, pen.color);
-        const int twice = 2 * error;
-        if (twice >= dy) {
-            error += dy;
-            p.x += stepX;
+    RasterizeLine(from, to, false, [&](const PixelRun& run) {
+        for (int i = 0; i < run.length; ++i) {
+            Paint(run.horizontal ? Point{run.x + i, run.y} : Point{run.x, run.y + i}, pen.color);
         }
-        if (twice <= dx) {
-            error += dx;
-            p.y += stepY;
-        }
-    }
+    });
 }
 
 }  // namespace resonara
