@@ -6,11 +6,14 @@ set(CPACK_PACKAGE_NAME resonara)
 set(CPACK_PACKAGE_VENDOR Resonara)
 set(CPACK_PACKAGE_CONTACT "Resonara <packages@resonara.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "design fourth-order bandpass loudspeaker enclosures")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Resonara sizes a fourth-order bandpass enclosure: a driver between a sealed rear chamber and a ported front chamber. \
-From the driver's Thiele-Small parameters and an alignment it computes the chamber volumes, the tuning frequency, \
-the passband edges and the port length, draws the response and maximum-output charts, and turns the volumes into \
-box dimensions. resonara-cli runs the same calculation from the shell.")
+# The extended description, wrapped for dpkg's 80 columns.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+  "Resonara sizes a fourth-order bandpass enclosure: a driver between a sealed"
+  "rear chamber and a ported front chamber. From the driver's Thiele-Small"
+  "parameters and an alignment it computes the chamber volumes, the tuning"
+  "frequency, the passband edges and the port length, draws the response and"
+  "maximum-output charts, and turns the volumes into box dimensions."
+  "resonara-cli runs the same calculation from the shell.")
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
