@@ -19,6 +19,7 @@ constexpr int kPlotRight = 740;
 constexpr int kPlotTop = 240;
 constexpr int kPlotBottom = 490;
 constexpr int kGridRowStep_px = 25;
+constexpr int kPlotRows = kPlotBottom - kPlotTop;  // 240..489 by column; row 490 is the axis
 
 // x = trunc(((log10 f - 1) / 2) * 670 + 70) for f = 10..100 by 10, 200..1000 by 100.
 constexpr int kGridColumns[] = {70, 170, 229, 271, 304, 330, 353, 372, 389, 405,
@@ -51,7 +52,7 @@ void ExpectFrameAndGrid(const QImage& image) {
     for (int x = kPlotLeft; x <= kPlotRight; ++x) EXPECT_EQ(PixelAt(image, x, 491), kBlackRgb) << "column " << x;
     EXPECT_EQ(PixelAt(image, 740, 490), kBlackRgb);
     for (int x : kGridColumns) {
-        EXPECT_EQ(CountPixels(image, QRect(x, kPlotTop, 1, kPlotBottom - kPlotTop), kGridGreyRgb), kPlotBottom - kPlotTop)
+        EXPECT_EQ(CountPixels(image, QRect(x, kPlotTop, 1, kPlotRows), kGridGreyRgb), kPlotRows)
             << "grid column " << x;
     }
     for (int y = kPlotTop; y <= kPlotBottom; y += kGridRowStep_px) {
@@ -96,7 +97,9 @@ const ModeTexts kPowerTexts{"Power Response: Power vs. Frequency",
                             {"0", "15", "30", "45", "60", "75", "90", "105", "120", "135", "150"}};
 
 void ExpectChartTexts(const QImage& image, const ModeTexts& mode) {
-    const std::pair<int, const char*> frequencies[] = {{70, "10"}, {304, "50"}, {405, "100"}, {639, "500"}, {740, "1000"}};
+    const std::pair<int, const char*> frequencies[] = {
+        {70, "10"}, {304, "50"}, {405, "100"}, {639, "500"}, {740, "1000"},
+    };
     for (const auto& [x, text] : frequencies) ExpectTextCell(image, kLabelGreyRgb, x, 495, Anchor::Centre, text);
     ExpectTextCell(image, kLabelGreyRgb, 405, 515, Anchor::Centre, "Frequency(Hz)");
     ExpectTextCell(image, kLabelGreyRgb, 405, 210, Anchor::Centre, mode.title);
@@ -140,7 +143,7 @@ void ExpectLegend(const QImage& image) {
 void ExpectNoLegend(const QImage& image) {
     EXPECT_EQ(CountPixels(image, kLegendArea, kCurveRedRgb), 0);
     EXPECT_EQ(CountPixels(image, kLegendArea, kBlackRgb), 0);
-    EXPECT_EQ(CountPixels(image, QRect(606, kPlotTop, 1, kPlotBottom - kPlotTop), kGridGreyRgb), kPlotBottom - kPlotTop);
+    EXPECT_EQ(CountPixels(image, QRect(606, kPlotTop, 1, kPlotRows), kGridGreyRgb), kPlotRows);
 }
 
 constexpr QRect kPlotArea(kPlotLeft, kPlotTop, kPlotRight - kPlotLeft + 1, kPlotBottom - kPlotTop + 1);
@@ -186,6 +189,25 @@ TEST_F(MainWindowChartPixelsTest, PowerModeAfterACalculationDrawsTheThermalLimit
     ExpectLegend(image);
     EXPECT_GT(CountPixels(image, QRect(kPlotLeft, kPlotTop + 1, 300, 248), kCurveRedRgb), 0);
     ExpectChartTexts(image, kPowerTexts);
+}
+
+// Minimised, the paint shows the 32 x 32 program icon centred in the client
+// area, at ((768 - 32 + 1) / 2, (554 - 32 + 1) / 2) = (368, 261), and no chart.
+TEST_F(MainWindowChartPixelsTest, MinimisedWindowPaintsItsIconInsteadOfTheChart) {
+    Calculate();
+    window_.SendSysCommand(SC_MINIMIZE);
+    ASSERT_TRUE(window_.IsIconic());
+    const QImage image = window_.PaintClientToImage();
+    constexpr QPoint kIconCorner(368, 261);
+    constexpr Rgb kIconRed{255, 0, 0};
+    // Red bar in icon columns 7..25, black slot in rows 2..5 and columns 9..23.
+    EXPECT_EQ(PixelAt(image, kIconCorner.x() + 7, kIconCorner.y() + 20), kIconRed);
+    EXPECT_EQ(PixelAt(image, kIconCorner.x() + 25, kIconCorner.y()), kIconRed);
+    EXPECT_EQ(PixelAt(image, kIconCorner.x() + 6, kIconCorner.y() + 20), kBlackRgb);
+    EXPECT_EQ(PixelAt(image, kIconCorner.x() + 16, kIconCorner.y() + 3), kBlackRgb);
+    EXPECT_EQ(CountPixels(image, image.rect(), kIconRed), 19 * 32 - 15 * 4);
+    EXPECT_EQ(CountPixels(image, image.rect(), kPlotBlueRgb), 0);
+    EXPECT_EQ(CountPixels(image, image.rect(), kCurveRedRgb), 0);
 }
 
 // ---- The chart on a hand-filled record ------------------------------------------

@@ -102,7 +102,8 @@ TEST_F(EnclosureStartupTest, MenuBarHoldsMenu129NeitherCheckedNorGreyed) {
         EXPECT_FALSE(item->isChecked()) << row.item;
         bool inItsPopup = false;
         for (QAction* popup : bar->actions()) {
-            if (popup->text() == row.popup && popup->menu() != nullptr) inItsPopup = popup->menu()->actions().contains(item);
+            if (popup->text() != row.popup || popup->menu() == nullptr) continue;
+            inItsPopup = popup->menu()->actions().contains(item);
         }
         EXPECT_TRUE(inItsPopup) << row.item << " under " << row.popup;
     }
