@@ -64,6 +64,8 @@ median() {
         awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
 
+# Other work on the machine stretches the times far more than the memory.
+load=$(cut -d' ' -f1 /proc/loadavg)
 start_xvfb
 export QT_QPA_PLATFORM=xcb
 export XDG_RUNTIME_DIR=$work/runtime
@@ -87,9 +89,9 @@ floor_ms=$(median "$work/floor" 1)
 program_kb=$(median "$work/program" 2)
 floor_kb=$(median "$work/floor" 2)
 
-awk -v runs="$RUNS" -v window="$window" -v target="$TARGET_RATIO" \
+awk -v runs="$RUNS" -v window="$window" -v load="$load" -v target="$TARGET_RATIO" \
     -v pms="$program_ms" -v fms="$floor_ms" -v pkb="$program_kb" -v fkb="$floor_kb" 'BEGIN {
-    printf "Medians of %d starts on Xvfb, window %s:\n", runs, window
+    printf "Medians of %d starts on Xvfb, window %s, load average %s at the start:\n", runs, window, load
     printf "%-22s %16s %16s\n", "", "to first paint", "peak resident"
     printf "%-22s %13.1f ms %12.1f MiB\n", "resonara", pms, pkb / 1024
     printf "%-22s %13.1f ms %12.1f MiB\n", "empty dialog (floor)", fms, fkb / 1024
