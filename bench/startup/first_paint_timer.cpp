@@ -38,7 +38,8 @@ std::optional<FirstPaint> FindFirstPaint(const std::string& output) {
     if (at == std::string::npos) return std::nullopt;
     long long clock_ns = 0;
     char window[64] = {};
-    if (std::sscanf(output.c_str() + at, "first-paint-ns %lld window %63s", &clock_ns, window) != 2) return std::nullopt;
+    const int read = std::sscanf(output.c_str() + at, "first-paint-ns %lld window %63s", &clock_ns, window);
+    if (read != 2) return std::nullopt;
     return FirstPaint{clock_ns, window};
 }
 

@@ -12,7 +12,8 @@ CommandOutput RunCommand(const std::string& command) {
     FILE* pipe = popen((command + " 2>&1").c_str(), "r");
     if (pipe == nullptr) return result;
     std::array<char, 4096> buffer;
-    for (std::size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) result.text.append(buffer.data(), n);
+    for (std::size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
+        result.text.append(buffer.data(), n);
     const int status = pclose(pipe);
     if (status != -1 && WIFEXITED(status)) result.exitStatus = WEXITSTATUS(status);
     return result;

@@ -46,7 +46,8 @@ TEST_P(InstalledIconTest, IsTheOpaqueRedBarWithItsSlot) {
     const ScratchInstall installed;
     ASSERT_EQ(installed.InstallOutput().exitStatus, 0) << installed.InstallOutput().text;
     const std::string size = std::to_string(icon.size_px);
-    const auto file = installed.Path("share/icons/hicolor/" + size + "x" + size + "/apps/example.resonara.Resonara.png");
+    const auto file =
+        installed.Path("share/icons/hicolor/" + size + "x" + size + "/apps/example.resonara.Resonara.png");
 
     const QImage image(QString::fromStdString(file.string()));
     ASSERT_FALSE(image.isNull()) << file;
