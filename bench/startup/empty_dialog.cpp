@@ -2,7 +2,7 @@
 // look (style and dialog font) and one empty QDialog of the main window's
 // size, run modally as the main window is. Nothing else.
 //     resonara-empty-dialog WIDTHxHEIGHT
-// RESONARA_EXIT_AFTER_FIRST_PAINT=1 works as in resonara (first_paint_exit.cpp).
+// RESONARA_EXIT_AFTER_FIRST_PAINT=1 works as in resonara (ConfigureApplication).
 #include <QApplication>
 #include <QDialog>
 #include <cstdio>

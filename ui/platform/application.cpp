@@ -6,6 +6,7 @@
 #include <clocale>
 #include <filesystem>
 
+#include "first_paint_probe.h"
 #include "startup_messages.h"
 
 namespace resonara {
@@ -54,6 +55,7 @@ void ConfigureApplication(QApplication& app) {
     if (QStyle* style = QStyleFactory::create(kStyleName)) app.setStyle(style);
     app.setFont(DialogFont());
     app.setQuitOnLastWindowClosed(false);
+    WatchForFirstPaintIfAsked(app);
 }
 
 QFont DialogFont() {

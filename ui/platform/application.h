@@ -51,7 +51,8 @@ std::string ApplicationName();
 std::string ProgramNameFromPath(std::string_view path);
 
 // The look every window shares: Fusion style, DialogFont(), no quitting when a
-// window closes (a dialog's end ends the program). Run() applies it; test
+// window closes (a dialog's end ends the program), and the first-paint probe
+// of the start-up figures. Run() applies it; test
 // programs apply it to their own QApplication.
 void ConfigureApplication(QApplication& app);
 

@@ -1,13 +1,13 @@
-// RESONARA_EXIT_AFTER_FIRST_PAINT=1 for the empty dialog, as resonara's
-// platform honours it: once the first paint is on screen, print
-//     first-paint-ns <steady clock> window <width>x<height>
-// and quit. It registers itself with every QCoreApplication of the program.
+#include "first_paint_probe.h"
+
 #include <QCoreApplication>
 #include <QEvent>
+#include <QSize>
 #include <QWidget>
 #include <chrono>
 #include <cstdio>
 
+namespace resonara {
 namespace {
 
 class FirstPaintExit final : public QObject {
@@ -35,11 +35,12 @@ private:
     bool done_ = false;
 };
 
-void WatchForFirstPaint() {
-    if (qEnvironmentVariableIntValue("RESONARA_EXIT_AFTER_FIRST_PAINT") != 1) return;
-    QCoreApplication* app = QCoreApplication::instance();
-    app->installEventFilter(new FirstPaintExit(app));
-}
-Q_COREAPP_STARTUP_FUNCTION(WatchForFirstPaint)
 
 }  // namespace
+
+void WatchForFirstPaintIfAsked(QCoreApplication& app) {
+    if (qEnvironmentVariableIntValue("RESONARA_EXIT_AFTER_FIRST_PAINT") != 1) return;
+    app.installEventFilter(new FirstPaintExit(&app));
+}
+
+}  // namespace resonara
