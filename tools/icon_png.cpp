@@ -8,24 +8,8 @@
 
 #include "program_icon.h"
 
-namespace {
-
-// The pictures of icon 128, as the window shows them.
-constexpr resonara::IconPicture kIconPictures[] = {
-    {32, 7, 25, 2, 5, 9, 23},
-    {16, 3, 12, 2, 3, 5, 10},
-};
-
-const resonara::IconPicture* FindPicture(int size_px) {
-    for (const resonara::IconPicture& picture : kIconPictures)
-        if (picture.size_px == size_px) return &picture;
-    return nullptr;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
-    const resonara::IconPicture* picture = argc == 3 ? FindPicture(std::atoi(argv[1])) : nullptr;
+    const resonara::IconPicture* picture = argc == 3 ? resonara::FindProgramIconPicture(std::atoi(argv[1])) : nullptr;
     if (picture == nullptr) {
         std::fprintf(stderr, "usage: resonara-icon-png SIZE OUTPUT.png   (SIZE: 16 or 32)\n");
         return 2;

@@ -24,6 +24,13 @@ QRect Span(int firstColumn, int lastColumn, int firstRow, int lastRow) {
 
 }  // namespace
 
+const IconPicture* FindProgramIconPicture(int size_px) {
+    for (const IconPicture& picture : kProgramIconPictures) {
+        if (picture.size_px == size_px) return &picture;
+    }
+    return nullptr;
+}
+
 QImage PaintIconPicture(const IconPicture& picture) {
     QImage image(picture.size_px, picture.size_px, QImage::Format_RGB32);
     image.fill(kIconBackground);

@@ -21,6 +21,9 @@ struct IconPicture {
     int slotFirstColumn, slotLastColumn;
 };
 
+// The picture of icon 128 at `size_px` (32 or 16), or null for another size.
+const IconPicture* FindProgramIconPicture(int size_px);
+
 // Paints one picture into an opaque image of its size.
 QImage PaintIconPicture(const IconPicture& picture);
 
