@@ -42,6 +42,22 @@ constexpr ControlTemplate kControls[] = {
     {K::RightAlignedLabel, kBoxTotalVrLabel, "Total Vr:", {10, 150, 72, 8}},
 };
 
+// Each field is called by its label, which carries the unit: "Length (cm):" names it "Length (cm)".
+constexpr AccessibleNameTemplate kAccessibleNames[] = {
+    {kBoxLengthEdit, "", "", kBoxLengthLabel},
+    {kBoxWidthEdit, "", "", kBoxWidthLabel},
+    {kBoxFrontDepthEdit, "", "", kBoxFrontDepthLabel},
+    {kBoxVfEdit, "", "", kBoxVfLabel},
+    {kBoxPortVolumeEdit, "", "", kBoxPortVolumeLabel},
+    {kBoxTotalVolumeEdit, "", "", kBoxTotalVolumeLabel},
+    {kBoxVrEdit, "", "", kBoxVrLabel},
+    {kBoxRearDepthEdit, "", "", kBoxRearDepthLabel},
+    {kBoxAddlVfEdit, "", "", kBoxAddlVfLabel},
+    {kBoxAddlVrEdit, "", "", kBoxAddlVrLabel},
+    {kBoxTotalVfEdit, "", "", kBoxTotalVfLabel},
+    {kBoxTotalVrEdit, "", "", kBoxTotalVrLabel},
+};
+
 using F = BoxCalcFields;
 
 const ExchangeRow<F> kExchange[] = {
@@ -96,7 +112,9 @@ constexpr LabelField kLabelFields[] = {
 
 }  // namespace
 
-const DialogTemplate kBoxCalcTemplate{130, "Box Calculator", 377, 271, kSystemMenu, kControls};
+const DialogTemplate kBoxCalcTemplate{
+    130, "Box Calculator", 377, 271, kSystemMenu, kControls, nullptr, kAccessibleNames,
+};
 
 const CommandEntry CBoxCalcDlg::kCommands[] = {
     {kBoxCalculateButton, Handler(&CBoxCalcDlg::OnCalculate)},

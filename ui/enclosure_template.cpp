@@ -69,6 +69,27 @@ constexpr ControlTemplate kControls[] = {
     {K::Button, kAudioBooksButton, "Audio Books", {305, 65, 75, 20}, kHidden},
 };
 
+// What a screen reader calls each field: its label, and its unit, read from
+// the unit label where the unit system decides it.
+constexpr AccessibleNameTemplate kAccessibleNames[] = {
+    {kQtsEdit, "Qts"},
+    {kVasEdit, "Vas", "", kVasUnit},
+    {kFsEdit, "Fs", "Hz"},
+    {kVfEdit, "Vf", "", kVfUnit},
+    {kFbEdit, "Fb", "Hz"},
+    {kFlEdit, "Fl", "Hz"},
+    {kQesEdit, "Qes"},
+    {kPmaxEdit, "Pmax", "watts"},
+    {kDiameterEdit, "Diameter", "", kDiameterUnit},
+    {kXmaxEdit, "Xmax", "", kXmaxUnit},
+    {kDpEdit, "Dp", "", kDpUnit},
+    {kPortsEdit, "# Ports"},
+    {kLpEdit, "Lp", "", kLpUnit},
+    {kVrEdit, "Vr", "", kVrUnit},
+    {kFhEdit, "Fh", "Hz"},
+    {kGainEdit, "Gain", "dB"},
+};
+
 constexpr MenuItemTemplate kFileMenu[] = {{"&Exit", kFileExitCommand}};
 constexpr MenuItemTemplate kUnitsMenu[] = {{"&English", kUnitsEnglishCommand}, {"&Metric", kUnitsMetricCommand}};
 constexpr MenuItemTemplate kBoxCalculatorMenu[] = {{"&Box Calculator", kBoxCalculatorCommand}};
@@ -91,7 +112,7 @@ static_assert(std::string_view(kCaption).substr(45) == kMakerAddress);
 }  // namespace
 
 const DialogTemplate kEnclosureTemplate{
-    102, kCaption, 512, 341, kSystemMenu | kMinimizeBox | kMaximizeBox, kControls, &kMenu,
+    102, kCaption, 512, 341, kSystemMenu | kMinimizeBox | kMaximizeBox, kControls, &kMenu, kAccessibleNames,
 };
 
 const ExchangeRow<BoxDesign> kEnclosureExchange[kEnclosureExchangeRows] = {

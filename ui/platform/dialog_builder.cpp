@@ -14,6 +14,7 @@
 #include <QWidget>
 #include <utility>
 
+#include "accessible_names.h"
 #include "program_icon.h"
 #include "qt_text.h"
 
@@ -176,6 +177,7 @@ BuiltDialog BuildDialog(const DialogTemplate& dialogTemplate, QWidget& window, Q
     SendGroupBoxesBack(built.controls);
     LendMnemonics(dialogTemplate, built.controls);
     ConnectButtons(built.controls, client, onCommand);
+    ApplyAccessibleNames(dialogTemplate, built.controls);
     if (dialogTemplate.menu != nullptr) built.menuBar = BuildMenuBar(*dialogTemplate.menu, window, onCommand);
     return built;
 }

@@ -26,7 +26,8 @@ struct BuiltDialog {
 // placed in pixels, created in template order (which makes it the tab order);
 // its menu becomes a menu bar owned by `window`, not yet laid out. Button,
 // check box and menu clicks call `onCommand` with their id. The controls'
-// icons come from LoadIcon().
+// icons come from LoadIcon(). Controls get their accessible names from the
+// texts they start with (see ApplyAccessibleNames()).
 BuiltDialog BuildDialog(const DialogTemplate& dialogTemplate, QWidget& window, QWidget& client,
                         std::function<void(int)> onCommand);
 

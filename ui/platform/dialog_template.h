@@ -59,6 +59,19 @@ struct MenuTemplate {
     std::span<const PopupTemplate> popups;  // left to right on the menu bar
 };
 
+// How a field is named for screen readers: by its own label, with the unit
+// it is read in. The unit is either fixed or whatever a unit label shows at
+// the time, so the name follows a change of unit system. A row without a
+// name takes the whole text `label` shows, less blanks and its colon, e.g.
+// "Length (cm):" gives "Length (cm)". Push buttons and check boxes need no
+// row: they are named by their own text.
+struct AccessibleNameTemplate {
+    int controlId = kNoControlId;
+    std::string_view name = {};  // e.g. "Vas"
+    std::string_view unit = {};  // a unit that never changes, e.g. "Hz"
+    int label = kNoControlId;    // a label whose text is the unit (row with a name) or the whole name
+};
+
 // Bits of DialogTemplate::frame. Every frame has a caption and a fixed size.
 enum FrameStyle : unsigned {
     kPlainFrame = 0,
@@ -74,6 +87,7 @@ struct DialogTemplate {
     unsigned frame = kSystemMenu;
     std::span<const ControlTemplate> controls;  // template order, which is also the tab order
     const MenuTemplate* menu = nullptr;         // REQUIRES: static data, like the template
+    std::span<const AccessibleNameTemplate> accessibleNames = {};  // one row per field
 };
 
 }  // namespace resonara
