@@ -1,8 +1,10 @@
 #include "number_text.h"
 
 #include <charconv>
+#include <cfloat>
 #include <cmath>
 #include <cstddef>
+#include <limits>
 #include <system_error>
 
 namespace resonara {
@@ -59,15 +61,27 @@ std::string_view TrimBlanks(std::string_view text) {
     return text;
 }
 
-std::optional<double> ReadNonFinite(std::string_view text) {
-    if (text == kInfText) {
-        return HUGE_VAL;
-    }
-    if (text == kMinusInfText) {
-        return -HUGE_VAL;
-    }
-    if (text == kNanText) {
-        return std::nan("");
+// Texts the fields themselves write that the decimal rule would refuse: the
+// non-finite values, and the 15-digit text of the largest doubles, which
+// rounds just past the largest double and would otherwise overflow. Each
+// reads back as the value it shows, so a shown value never blocks a later
+// exchange.
+struct ShownText {
+    std::string_view text;
+    double value;
+};
+
+constexpr ShownText kShownTexts[] = {
+    {kInfText, HUGE_VAL},
+    {kMinusInfText, -HUGE_VAL},
+    {kNanText, std::numeric_limits<double>::quiet_NaN()},
+    {"1.79769313486232e+308", DBL_MAX},
+    {"-1.79769313486232e+308", -DBL_MAX},
+};
+
+std::optional<double> ReadShownText(std::string_view text) {
+    for (const ShownText& shown : kShownTexts) {
+        if (text == shown.text) return shown.value;
     }
     return std::nullopt;
 }
@@ -152,8 +166,8 @@ std::string FormatFloat(float value) { return FormatSignificant(static_cast<doub
 
 std::optional<double> ParseDouble(std::string_view text) {
     const std::string_view field = TrimBlanks(text.substr(0, kFieldTextLimit));
-    if (const auto nonFinite = ReadNonFinite(field)) {
-        return nonFinite;
+    if (const auto shown = ReadShownText(field)) {
+        return shown;
     }
     const auto decimal = ScanDecimal(field);
     if (!decimal) {

@@ -22,7 +22,9 @@ std::string FormatFloat(float value);
 //    and exponent; hexadecimal and other spellings fail;
 //  - a zero value passes only when the first non-blank character is '0',
 //    so "", "-0" and "+0" fail;
-//  - "inf", "-inf" and "nan" read back as the values they show;
+//  - "inf", "-inf" and "nan" read back as the values they show, and so does
+//    the text written for the largest doubles, "1.79769313486232e+308"
+//    (15 digits round it past the largest double) and its negative;
 //  - a finite text whose value overflows the type fails.
 std::optional<double> ParseDouble(std::string_view text);
 // The same for a float field; the value is rounded to single precision.

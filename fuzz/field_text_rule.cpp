@@ -94,6 +94,13 @@ std::optional<double> NamedNonFinite(std::string_view number) {
     if (number == "nan") {
         return std::numeric_limits<double>::quiet_NaN();
     }
+    // The largest doubles show a text just beyond the largest double.
+    if (number == "1.79769313486232e+308") {
+        return std::numeric_limits<double>::max();
+    }
+    if (number == "-1.79769313486232e+308") {
+        return -std::numeric_limits<double>::max();
+    }
     return std::nullopt;
 }
 

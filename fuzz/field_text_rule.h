@@ -11,7 +11,9 @@ namespace resonara::fuzz {
 // and its overflow from strtod in the C locale.
 //   - only the first 31 characters count; blanks and tabs are skipped at both ends;
 //   - [sign] digits [. digits] [e|E [sign] digits], at least one mantissa digit;
-//   - exactly "inf", "-inf" and "nan" read as the values they name;
+//   - exactly "inf", "-inf" and "nan" read as the values they name, and the
+//     shown text of the largest doubles, "[-]1.79769313486232e+308", as the
+//     largest double;
 //   - a zero value passes only when the first non-blank character is '0';
 //   - a value beyond the largest double fails; one below the smallest
 //     denormal is zero, and then the zero rule decides.

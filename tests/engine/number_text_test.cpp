@@ -88,7 +88,9 @@ TEST(NumberTextTest, ParseDoubleAcceptsDecimalsAndRefusesAllElse) {
         // Overflow.
         {"1e309", std::nullopt},
         {"-1e309", std::nullopt},
-        {"1.79769313486232e+308", std::nullopt},
+        {"1.79769313486232e+308", DBL_MAX},
+        {"-1.79769313486232e+308", -DBL_MAX},
+        {"1.79769313486233e+308", std::nullopt},
         // Other spellings.
         {"0x1p3", std::nullopt},
         {"0x10", std::nullopt},
