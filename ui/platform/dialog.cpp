@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include "accessible_names.h"
 #include "application.h"
 #include "dialog_window.h"
 #include "qt_text.h"
@@ -115,6 +116,8 @@ bool CDialog::UpdateData(bool saveAndValidate) {
     if (!HasWindow()) return false;
     DataExchange exchange(*this, saveAndValidate);
     DoDataExchange(exchange);
+    // Names that carry a unit follow the unit labels the exchange just wrote.
+    if (!saveAndValidate) ApplyAccessibleNames(template_, parts_->controls);
     return !exchange.Failed();
 }
 
