@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +11,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRect>
+#include <QStyle>
 #include <QVariant>
 #include <QWidget>
 #include <utility>
@@ -26,6 +28,25 @@ QWidget* MakePushButton(const ControlTemplate& control, QWidget& client) {
     button->setDefault(control.kind == ControlKind::DefaultButton);
     button->setAutoDefault(false);
     return button;
+}
+
+// The smallest size a push button's text may step down to.
+constexpr int kSmallestButtonFont_px = 7;
+
+// A push button draws its text inside the style's margins and clips what does
+// not fit; a text too wide for its template's width (the maker's address on
+// its button) steps its font down until it fits.
+void FitButtonText(QPushButton& button) {
+    const QStyle& style = *button.style();
+    const int margins_px = 2 * (style.pixelMetric(QStyle::PM_ButtonMargin, nullptr, &button) +
+                                style.pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &button));
+    const QString shown = QString(button.text()).remove('&');
+    QFont font = button.font();
+    while (font.pixelSize() > kSmallestButtonFont_px &&
+           QFontMetrics(font).horizontalAdvance(shown) + margins_px > button.width()) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    if (font != button.font()) button.setFont(font);
 }
 
 // Static controls are transparent to the mouse, so a click on one lands on
@@ -102,6 +123,7 @@ QRect PlacementOf(const ControlTemplate& control) {
 QWidget* BuildControl(const ControlTemplate& control, QWidget& client) {
     QWidget* widget = FactoryFor(control.kind)(control, client);
     widget->setGeometry(PlacementOf(control));
+    if (auto* button = qobject_cast<QPushButton*>(widget)) FitButtonText(*button);
     widget->setHidden((control.style & kHidden) != 0);
     widget->setEnabled((control.style & kDisabled) == 0);
     return widget;
