@@ -40,6 +40,10 @@ sanitize-test: deps
 	cmake --build --preset sanitize -j $(JOBS)
 	ctest --preset sanitize -j $(JOBS)
 
+# The monkey test of the windows at length: MONKEY_EVENTS random events (MONKEY_SEED picks the run).
+monkey: build
+	MONKEY_EVENTS=$(or $(MONKEY_EVENTS),100000) QT_QPA_PLATFORM=offscreen ./build/bin/ui_monkey_tests --gtest_filter='MonkeyTest.*'
+
 # libFuzzer on the number texts and the command line, FUZZ_SECONDS each (clang, build-fuzz/).
 fuzz:
 	./scripts/run-fuzzers.sh $(or $(FUZZ_SECONDS),60)
