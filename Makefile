@@ -6,7 +6,7 @@ PACKAGES := cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
 JOBS     ?= $(shell nproc)
 SUDO     := $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: all deps configure build run test sanitize-test fuzz bench package startup-figures clean
+.PHONY: all deps configure build run test sanitize-test fuzz monkey bench package startup-figures clean
 
 all: build
 
