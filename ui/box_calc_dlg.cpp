@@ -122,14 +122,7 @@ const CommandEntry CBoxCalcDlg::kCommands[] = {
 
 CBoxCalcDlg::CBoxCalcDlg(CDialog* owner) : CDialog(kBoxCalcTemplate, owner) {}
 
-void CBoxCalcDlg::CopyDesign(const BoxDesign& design) {
-    fields_.Vf = design.Vf;
-    fields_.Vr = design.Vr;
-    fields_.Lp = design.Lp;
-    fields_.Dp = design.Dp;
-    fields_.Ports = design.Ports;
-    fields_.english = design.english;
-}
+void CBoxCalcDlg::CopyDesign(const BoxDesign& design) { CopyDesignInto(fields_, design); }
 
 bool CBoxCalcDlg::OnInitDialog() {
     CDialog::OnInitDialog();
