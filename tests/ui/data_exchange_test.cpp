@@ -44,6 +44,15 @@ TEST_F(DataExchangeTest, OutWritesFifteenDigitsForDoublesAndSixForFloats) {
     }
 }
 
+// A narrow field scrolled to the end of a long number would show only its
+// last digits; a field written by the exchange starts at its first character.
+TEST_F(DataExchangeTest, OutShowsALongNumberFromItsLeadingDigits) {
+    dialog_.record.value = 11.960629921212;
+    Edit(kValueId).setText("1");  // the cursor at the end, as after typing
+    dialog_.UpdateData(false);
+    EXPECT_EQ(Edit(kValueId).cursorPosition(), 0);
+}
+
 TEST_F(DataExchangeTest, OutShowsFlagsAsCheckStateAndTextsAsTheyStand) {
     dialog_.record.flag = 1;
     dialog_.record.unit = " liters";

@@ -32,8 +32,13 @@ void FocusControl(QWidget& control) {
     if (auto* edit = qobject_cast<QLineEdit*>(&control)) edit->selectAll();
 }
 
+// A field given a new text shows it from its first character, like a field
+// the user has not scrolled: a long number shows its leading digits.
 void SetControlText(QWidget& control, const QString& text) {
-    if (auto* edit = qobject_cast<QLineEdit*>(&control)) edit->setText(text);
+    if (auto* edit = qobject_cast<QLineEdit*>(&control)) {
+        edit->setText(text);
+        edit->setCursorPosition(0);
+    }
     if (auto* label = qobject_cast<QLabel*>(&control)) label->setText(text);
     if (auto* button = qobject_cast<QAbstractButton*>(&control)) button->setText(text);
     if (auto* group = qobject_cast<QGroupBox*>(&control)) group->setTitle(text);
