@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "box_calc_dlg.h"
+#include "box_calculator_labels_shown.h"
 #include "window_test_helpers.h"
 
 namespace resonara::testing {
@@ -58,29 +59,9 @@ constexpr BoxFigures kStartupDesignBox{
     .width = "76.9097", .frontDepth = "14.1409", .rearDepth = "15.1647",
 };
 
-struct LabelRow {
-    int control;
-    const char* metric;
-    const char* english;
-};
-
-constexpr LabelRow kLabels[] = {
-    {kBoxVfLabel, "Vf (liter):", "Vf (in3):"},
-    {kBoxVrLabel, "Vr (liter):", "Vr (in3):"},
-    {kBoxPortVolumeLabel, "Port Volume (liter):", "Port Volume (in3):"},
-    {kBoxAddlVfLabel, "Addl. Vf (liter):", "Addl. Vf (in3):"},
-    {kBoxAddlVrLabel, "Addl. Vr (liter):", "Addl. Vr (in3):"},
-    {kBoxTotalVfLabel, "Total Vf (liter):", "Total Vf (in3):"},
-    {kBoxTotalVrLabel, "Total Vr (liter):", "Total Vr (in3):"},
-    {kBoxTotalVolumeLabel, "Total Volume (liter):", "Total Volume (in3):"},
-    {kBoxLengthLabel, "Length (cm):", "Length (in):"},
-    {kBoxWidthLabel, "Width (cm):", "Width (in):"},
-    {kBoxFrontDepthLabel, "Front Depth (cm):", "Front Depth (in):"},
-    {kBoxRearDepthLabel, "Rear Depth (cm):", "Rear Depth (in):"},
-};
 
 void ExpectLabels(const CDialog& box, bool english) {
-    for (const LabelRow& row : kLabels) {
+    for (const BoxLabelShown& row : kBoxLabelsShown) {
         EXPECT_EQ(box.GetDlgItemText(row.control), english ? row.english : row.metric) << "label " << row.control;
     }
 }

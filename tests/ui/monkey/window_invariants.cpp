@@ -6,6 +6,7 @@
 #include <string>
 
 #include "box_calc_dlg.h"
+#include "box_calculator_labels_shown.h"
 #include "enclosure_dlg.h"
 #include "number_text.h"
 
@@ -45,26 +46,6 @@ constexpr UnitLabelRow kUnitLabels[] = {
     {kLpUnit, &BoxDesign::LpLabel, " cm", " in"},
 };
 
-struct BoxLabelRow {
-    int control;
-    const char* metric;
-    const char* english;
-};
-
-constexpr BoxLabelRow kBoxLabels[] = {
-    {kBoxVfLabel, "Vf (liter):", "Vf (in3):"},
-    {kBoxVrLabel, "Vr (liter):", "Vr (in3):"},
-    {kBoxPortVolumeLabel, "Port Volume (liter):", "Port Volume (in3):"},
-    {kBoxAddlVfLabel, "Addl. Vf (liter):", "Addl. Vf (in3):"},
-    {kBoxAddlVrLabel, "Addl. Vr (liter):", "Addl. Vr (in3):"},
-    {kBoxTotalVfLabel, "Total Vf (liter):", "Total Vf (in3):"},
-    {kBoxTotalVrLabel, "Total Vr (liter):", "Total Vr (in3):"},
-    {kBoxTotalVolumeLabel, "Total Volume (liter):", "Total Volume (in3):"},
-    {kBoxLengthLabel, "Length (cm):", "Length (in):"},
-    {kBoxWidthLabel, "Width (cm):", "Width (in):"},
-    {kBoxFrontDepthLabel, "Front Depth (cm):", "Front Depth (in):"},
-    {kBoxRearDepthLabel, "Rear Depth (cm):", "Rear Depth (in):"},
-};
 
 constexpr int kMainDoubleFields[] = {kDiameterEdit, kDpEdit, kFsEdit, kGainEdit, kPortsEdit,
                                      kPmaxEdit,     kQesEdit, kQtsEdit, kVasEdit, kXmaxEdit};
@@ -156,7 +137,7 @@ void CheckBoxFieldsReadBack(const CDialog& box, Findings& findings) {
 }
 
 void CheckBoxCalculatorLabels(const CDialog& box, bool english, Findings& findings) {
-    for (const BoxLabelRow& row : kBoxLabels) {
+    for (const testing::BoxLabelShown& row : testing::kBoxLabelsShown) {
         const std::string expected = english ? row.english : row.metric;
         const std::string shown = box.GetDlgItemText(row.control);
         if (shown != expected) {
