@@ -9,7 +9,7 @@
 
 namespace resonara::test {
 
-// The pens and colours of the chart as the drawing's description gives them.
+// The pens and colours the chart draws with.
 inline constexpr Pen kBackgroundPen{1, {150, 150, 255}};
 inline constexpr Pen kFramePen{1, {0, 0, 0}};
 inline constexpr Pen kGridPen{1, {220, 220, 220}};

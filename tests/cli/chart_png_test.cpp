@@ -73,7 +73,7 @@ TEST_F(ChartPng, PowerChartEqualsTheWindowsPaintPixelForPixel) {
     options.mode = ChartMode::Power;
     EXPECT_TRUE(png == WindowPaint(RunDesign(options).design));
 
-    // A few pixels by the chart's description: plot background, grid column of 20 Hz,
+    // A few pixels the chart always has: plot background, grid column of 20 Hz,
     // the frame's outer column, the legend line two rows deep, and the window around it.
     EXPECT_EQ(png.pixelColor(100, 480), Rgb(150, 150, 255));
     EXPECT_EQ(png.pixelColor(170, 480), Rgb(220, 220, 220));

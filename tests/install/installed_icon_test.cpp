@@ -1,4 +1,4 @@
-// The installed theme icons, pixel by pixel, against icon 128's description:
+// The installed theme icons, pixel by pixel, against the picture of icon 128:
 // fully opaque, black, with a red (255, 0, 0) upright bar over the whole
 // height and a black slot near the top of the bar.
 #include <gtest/gtest.h>
