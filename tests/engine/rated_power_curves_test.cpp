@@ -18,6 +18,8 @@ namespace {
 
 using testing::SelectS;
 using testing::StartupDesign;
+using testing::DesignCase;
+using testing::CaseInputs;
 
 // A window whose controls hold what the record holds; messages are dropped.
 class SilentWindow : public CalculationWindow {
@@ -88,11 +90,6 @@ TEST(ConeExcursion, ReachesXmaxExactlyWherePmaxEqualsPx) {
     EXPECT_NEAR(At(ComputeRatedPowerCurves(design).coneExcursion_mm, 60), 6.0, 1e-6);
 }
 
-struct DesignCase {
-    const char* name;
-    double S, gain, Qts, Fs, Vas, Pmax, Diameter, Xmax;
-};
-
 const DesignCase kDesignCases[] = {
     {"start-up values", 0.7, 0, 0.342, 24, 186.16, 500, 30.38, 6},
     {"S 0.5 with 6 dB gain", 0.5, 6, 0.342, 24, 186.16, 500, 30.38, 6},
@@ -100,18 +97,7 @@ const DesignCase kDesignCases[] = {
     {"long-throw driver at 100 W", 0.7, 2, 0.4, 30, 80, 100, 25, 12},
 };
 
-BoxDesign CaseDesign(const DesignCase& dc) {
-    BoxDesign design = StartupDesign();
-    SelectS(design, dc.S);
-    design.Gain = dc.gain;
-    design.Qts = dc.Qts;
-    design.Fs = dc.Fs;
-    design.Vas = dc.Vas;
-    design.Pmax = dc.Pmax;
-    design.Diameter = dc.Diameter;
-    design.Xmax = dc.Xmax;
-    return AfterRun(design);
-}
+BoxDesign CaseDesign(const DesignCase& dc) { return AfterRun(CaseInputs(dc)); }
 
 TEST(ConeExcursion, ExceedsXmaxExactlyWhereCurveBLiesBelowCurveC) {
     // Curve B is the level at which the cone reaches Xmax, curve C the level at Pmax:
